@@ -1,0 +1,42 @@
+# Runs one scenario through the simulator in a fresh command directory and compares its trace
+# with the expected one beside it. With UPDATE=1 in the environment the expected trace is
+# written instead (review the difference before committing it).
+string(REGEX REPLACE "\\.kscn$" ".trace" expected_file ${SCENARIO})
+
+file(STRINGS ${SCENARIO} header LIMIT_COUNT 2)
+set(build sandbox_plymouth)
+set(expected_status 0)
+foreach(line IN LISTS header)
+  if(line MATCHES "^# build: ([a-z_]+)")
+    set(build ${CMAKE_MATCH_1})
+  elseif(line MATCHES "^# exit: ([0-9]+)")
+    set(expected_status ${CMAKE_MATCH_1})
+  endif()
+endforeach()
+
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK}/fl_file)
+execute_process(
+  COMMAND ${SIM} --build ${build} --script ${SCENARIO} --dir ${WORK}
+  OUTPUT_VARIABLE trace
+  ERROR_VARIABLE errors
+  RESULT_VARIABLE status)
+
+if(DEFINED ENV{UPDATE} AND "$ENV{UPDATE}" STREQUAL "1")
+  file(WRITE ${expected_file} "${trace}")
+  message(STATUS "wrote ${expected_file}")
+  return()
+endif()
+
+if(NOT status STREQUAL expected_status)
+  message(FATAL_ERROR "exit status ${status}, expected ${expected_status}\n${errors}")
+endif()
+if(NOT EXISTS ${expected_file})
+  message(FATAL_ERROR "no expected trace ${expected_file}")
+endif()
+file(READ ${expected_file} expected)
+if(NOT trace STREQUAL expected)
+  file(WRITE ${WORK}/actual.trace "${trace}")
+  execute_process(COMMAND diff -u ${expected_file} ${WORK}/actual.trace)
+  message(FATAL_ERROR "trace differs from ${expected_file}")
+endif()
