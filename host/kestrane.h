@@ -22,6 +22,7 @@ typedef int Truck_Cargo;
 struct KESTRANE_API LOCATION {
     LOCATION();
     LOCATION(int x, int y);
+    LOCATION(const LOCATION& other) = default;
     LOCATION& operator=(const LOCATION& other);
 
     int x;
