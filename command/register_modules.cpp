@@ -7,6 +7,8 @@
 #include "command/control_modules.h"
 #include "command/file_module.h"
 #include "command/load_module.h"
+#include "modules/disaster.h"
+#include "modules/evnt.h"
 #include "modules/grp.h"
 #include "modules/kill.h"
 #include "modules/loc.h"
@@ -40,8 +42,14 @@ void registerModules(BasicSControl& control) {
     control.registerModule(create<Time>(&commandState));
     control.registerModule(create<StartStop>(inopStart));
     control.registerModule(create<StartStop>(inopStop));
+    control.registerModule(create<Meteor>(&commandState));
+    control.registerModule(create<Vortex>(&commandState));
+    control.registerModule(create<Quake>(&commandState));
+    control.registerModule(create<Storm>(&commandState));
     control.registerModule(create<Kill>(&commandState));
     control.registerModule(create<Version>());
     control.registerModule(create<Noop>());
+    control.registerModule(create<Evnt>(&commandState, kEventTimeCallback, kEventSwarmCallback,
+                                        survivorGroups, kSurvivorGroupCount));
     control.permitPlayer(0);
 }
