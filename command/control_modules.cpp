@@ -3,6 +3,7 @@
 #include "command/module_slots.h"
 #include "message/qv_ostream.h"
 #include "message/report.h"
+#include "message/text_scan.h"
 #include "mission/version.h"
 
 namespace qvn {
@@ -26,10 +27,6 @@ void interactWithSlots(const char* args, ::BasicSControl& control, int op) {
     }
 }
 
-bool isEmpty(const char* args) {
-    return args == nullptr || *args == '\0';
-}
-
 }  // namespace
 
 void InteractBase::interact(int op, int) {
@@ -37,8 +34,7 @@ void InteractBase::interact(int op, int) {
 }
 
 int InteractBase::request(int op) {
-    reportNotSupported(op);
-    return inopError;
+    return refuseRequest(op);
 }
 
 void Reset::execute(const char* args, ::BasicSControl& control) {
@@ -50,7 +46,7 @@ void StartStop::execute(const char* args, ::BasicSControl& control) {
 }
 
 void Save::execute(const char* args, ::BasicSControl& control) {
-    if (isEmpty(args)) {
+    if (isEmptyText(args)) {
         report(category::format, reportText::insufficientParameters);
         return;
     }
@@ -89,7 +85,7 @@ void Version::interact(int op, int index) {
 }
 
 void Version::execute(const char* args, ::BasicSControl&) {
-    if (!isEmpty(args)) {
+    if (!isEmptyText(args)) {
         reportInvalidParameterList();
         return;
     }

@@ -5,6 +5,7 @@
 
 #include "command/command_files.h"
 #include "message/report.h"
+#include "message/text_scan.h"
 
 namespace qvn {
 
@@ -71,7 +72,7 @@ int File::closeOutput() {
 }
 
 void File::execute(const char* args, ::BasicSControl&) {
-    if (args == nullptr || *args == '\0') {
+    if (isEmptyText(args)) {
         report(category::format, reportText::insufficientParameters);
         return;
     }

@@ -34,6 +34,11 @@ void reportNotSupported(int op) {
     report(category::logic, text.c_str());
 }
 
+int refuseRequest(int op) {
+    reportNotSupported(op);
+    return inopError;
+}
+
 void reportModuleUnavailable(const std::string& name) {
     std::string text = reportText::moduleUnavailable + name;
     report(category::internal, text.c_str());

@@ -26,6 +26,8 @@ const char* opName(int op);
 
 // "Logic error: " "Not supported(<op name>)".
 void reportNotSupported(int op);
+// What a module answers to a request it does not serve: reported as not supported, inopError.
+int refuseRequest(int op);
 // "Internal error: " "Module unavailable: <name>".
 void reportModuleUnavailable(const std::string& name);
 

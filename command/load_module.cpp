@@ -6,6 +6,7 @@
 
 #include "command/command_files.h"
 #include "message/report.h"
+#include "message/text_scan.h"
 
 namespace qvn {
 
@@ -30,12 +31,11 @@ void Load::interact(int op, int) {
 }
 
 int Load::request(int op) {
-    reportNotSupported(op);
-    return inopError;
+    return refuseRequest(op);
 }
 
 void Load::execute(const char* args, ::BasicSControl& control) {
-    if (args == nullptr || *args == '\0') {
+    if (isEmptyText(args)) {
         report(category::format, reportText::insufficientParameters);
         return;
     }

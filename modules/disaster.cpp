@@ -5,7 +5,7 @@
 
 #include "command/interaction.h"
 #include "message/report.h"
-#include "modules/text_scan.h"
+#include "message/text_scan.h"
 
 namespace qvn {
 
@@ -77,8 +77,7 @@ void DisasterMod::interact(int op, int index) {
 }
 
 int DisasterMod::request(int op) {
-    reportNotSupported(op);
-    return inopError;
+    return refuseRequest(op);
 }
 
 void DisasterMod::execute(const char* args, ::BasicSControl& control) {

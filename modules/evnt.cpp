@@ -6,7 +6,7 @@
 
 #include "command/interaction.h"
 #include "message/report.h"
-#include "modules/text_scan.h"
+#include "message/text_scan.h"
 
 namespace qvn {
 
@@ -92,8 +92,7 @@ void Evnt::interact(int op, int) {
 }
 
 int Evnt::request(int op) {
-    reportNotSupported(op);
-    return inopError;
+    return refuseRequest(op);
 }
 
 // Delays above the host's signed range reach its timer as they are.

@@ -6,7 +6,7 @@
 #include "message/report.h"
 #include "modules/group_letters.h"
 #include "modules/slot_range.h"
-#include "modules/text_scan.h"
+#include "message/text_scan.h"
 
 namespace qvn {
 
@@ -106,8 +106,7 @@ void Grp::interact(int op, int index) {
 }
 
 int Grp::request(int op) {
-    reportNotSupported(op);
-    return inopError;
+    return refuseRequest(op);
 }
 
 void Grp::execute(const char* args, ::BasicSControl&) {
@@ -117,11 +116,7 @@ void Grp::execute(const char* args, ::BasicSControl&) {
     }
     const char* cursor = args;
     std::uint32_t number = 0;
-    if (!parseUnsigned(&cursor, number)) return;
-    if (number >= static_cast<std::uint32_t>(kSlots)) {
-        reportInvalidParameter();
-        return;
-    }
+    if (!readSlotNumber(&cursor, number)) return;
     SpecList specs;
     if (!readSpecs(cursor, specs)) return;
     GroupDef& def = state->groupDefs[number];

@@ -5,7 +5,7 @@
 
 #include "host/kestrane.h"
 #include "message/report.h"
-#include "modules/text_scan.h"
+#include "message/text_scan.h"
 
 namespace qvn {
 

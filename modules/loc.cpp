@@ -5,7 +5,7 @@
 
 #include "message/report.h"
 #include "modules/slot_range.h"
-#include "modules/text_scan.h"
+#include "message/text_scan.h"
 
 namespace qvn {
 
@@ -38,8 +38,7 @@ void Loc::interact(int op, int index) {
 }
 
 int Loc::request(int op) {
-    reportNotSupported(op);
-    return inopError;
+    return refuseRequest(op);
 }
 
 void Loc::execute(const char* args, ::BasicSControl&) {
@@ -49,11 +48,7 @@ void Loc::execute(const char* args, ::BasicSControl&) {
     }
     const char* cursor = args;
     std::uint32_t number = 0;
-    if (!parseUnsigned(&cursor, number)) return;
-    if (number >= static_cast<std::uint32_t>(kSlots)) {
-        reportInvalidParameter();
-        return;
-    }
+    if (!readSlotNumber(&cursor, number)) return;
     std::uint32_t x = 0;
     std::uint32_t y = 0;
     if (!expectChar(&cursor, ' ') || !parseUnsigned(&cursor, x) || !expectChar(&cursor, ',') ||

@@ -15,4 +15,13 @@ std::optional<SlotRange> slotRange(int index) {
     return SlotRange{index, index + 1};
 }
 
+bool readSlotNumber(const char** cursor, std::uint32_t& slot) {
+    if (!parseUnsigned(cursor, slot)) return false;
+    if (slot >= static_cast<std::uint32_t>(kSlots)) {
+        reportInvalidParameter();
+        return false;
+    }
+    return true;
+}
+
 }  // namespace qvn

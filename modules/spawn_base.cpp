@@ -47,8 +47,7 @@ void SpawnBase::interact(int op, int) {
 }
 
 int SpawnBase::request(int op) {
-    reportNotSupported(op);
-    return inopError;
+    return refuseRequest(op);
 }
 
 bool SpawnBase::spawnGroup(std::uint8_t definition) {

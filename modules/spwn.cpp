@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "message/report.h"
-#include "modules/text_scan.h"
+#include "message/text_scan.h"
 
 namespace qvn {
 

@@ -6,7 +6,7 @@
 #include "host/kestrane.h"
 #include "message/report.h"
 #include "modules/slot_range.h"
-#include "modules/text_scan.h"
+#include "message/text_scan.h"
 
 namespace qvn {
 
@@ -37,11 +37,7 @@ struct Definition {
 
 // Reads "i delay[,delayMax] start[ R]"; false after a reported failure.
 bool readDefinition(const char* cursor, Definition& def) {
-    if (!parseUnsigned(&cursor, def.entry)) return false;
-    if (def.entry >= static_cast<std::uint32_t>(kSlots)) {
-        reportInvalidParameter();
-        return false;
-    }
+    if (!readSlotNumber(&cursor, def.entry)) return false;
     if (!expectChar(&cursor, ' ') || !parseUnsigned(&cursor, def.delay)) return false;
     if (*cursor == ',') {
         ++cursor;

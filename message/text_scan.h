@@ -1,4 +1,4 @@
-// Small readers of command argument text shared by the game-effect commands.
+// Small readers of command argument text shared by the commands.
 #pragma once
 
 #include <cctype>
