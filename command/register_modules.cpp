@@ -17,13 +17,19 @@
 
 namespace {
 
-// A module that cannot be allocated is registered as null, which registers nothing.
+// Creates and registers one module. Memory running out while the library loads costs that
+// module only: it is skipped (a null module registers nothing; a refused one is deleted) and
+// the others are still registered, so the load itself never fails.
 template <class M, class... Args>
-Module* create(Args... args) {
+void add(BasicSControl& control, Args... args) {
+    Module* module = nullptr;
     try {
-        return new M(args...);
+        module = new M(args...);
     } catch (const std::bad_alloc&) {
-        return nullptr;
+    }
+    try {
+        control.registerModule(module);
+    } catch (const std::bad_alloc&) {
     }
 }
 
@@ -31,25 +37,25 @@ Module* create(Args... args) {
 
 void registerModules(BasicSControl& control) {
     using namespace qvn;
-    control.registerModule(create<Reset>());
-    control.registerModule(create<Grp>(&commandState));
-    control.registerModule(create<Spwn>(&commandState));
-    control.registerModule(create<Loc>(&commandState));
-    control.registerModule(create<Load>());
-    control.registerModule(create<File>());
-    control.registerModule(create<Save>());
-    control.registerModule(create<EModuleHandler>());
-    control.registerModule(create<Time>(&commandState));
-    control.registerModule(create<StartStop>(inopStart));
-    control.registerModule(create<StartStop>(inopStop));
-    control.registerModule(create<Meteor>(&commandState));
-    control.registerModule(create<Vortex>(&commandState));
-    control.registerModule(create<Quake>(&commandState));
-    control.registerModule(create<Storm>(&commandState));
-    control.registerModule(create<Kill>(&commandState));
-    control.registerModule(create<Version>());
-    control.registerModule(create<Noop>());
-    control.registerModule(create<Evnt>(&commandState, kEventTimeCallback, kEventSwarmCallback,
-                                        survivorGroups, kSurvivorGroupCount));
+    add<Reset>(control);
+    add<Grp>(control, &commandState);
+    add<Spwn>(control, &commandState);
+    add<Loc>(control, &commandState);
+    add<Load>(control);
+    add<File>(control);
+    add<Save>(control);
+    add<EModuleHandler>(control);
+    add<Time>(control, &commandState);
+    add<StartStop>(control, inopStart);
+    add<StartStop>(control, inopStop);
+    add<Meteor>(control, &commandState);
+    add<Vortex>(control, &commandState);
+    add<Quake>(control, &commandState);
+    add<Storm>(control, &commandState);
+    add<Kill>(control, &commandState);
+    add<Version>(control);
+    add<Noop>(control);
+    add<Evnt>(control, &commandState, kEventTimeCallback, kEventSwarmCallback,
+               survivorGroups, kSurvivorGroupCount);
     control.permitPlayer(0);
 }

@@ -101,4 +101,35 @@ TEST_F(CommandsOutOfMemory, LoadRecoversFromAFailureAtEveryAllocation) {
     EXPECT_GT(reported, 0u);
 }
 
+// Memory running out while the library registers its modules costs one module at most.
+TEST(RegistrationOutOfMemory, SkipsOnlyTheModuleThatCouldNotBeRegistered) {
+    const char* const names[] = {"reset", "grp",   "spwn",   "loc",    "load",  "file",
+                                 "save",  "time",  "start",  "stop",   "meteor", "vortex",
+                                 "quake", "storm", "kill",   "version", "noop",  "evnt"};
+    auto registered = [&](const BasicSControl& control) {
+        std::size_t found = 0;
+        for (const char* name : names) found += control.findModule(name) != nullptr;
+        return found;
+    };
+    std::size_t allocations = 0;
+    {
+        BasicSControl control(nullptr, nullptr);
+        {
+            allocCounter::Armed armed;
+            registerModules(control);
+            allocations = allocCounter::allocations();
+        }
+        EXPECT_EQ(registered(control), std::size(names));
+    }
+    for (std::size_t failAt = 1; failAt <= allocations; ++failAt) {
+        SCOPED_TRACE(failAt);
+        BasicSControl control(nullptr, nullptr);
+        {
+            allocCounter::Armed armed(failAt);
+            registerModules(control);
+        }
+        EXPECT_GE(registered(control), std::size(names) - 1);
+    }
+}
+
 }  // namespace
