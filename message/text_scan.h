@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cctype>
+#include <cstdint>
 
 #include "message/report.h"
 
@@ -15,6 +16,16 @@ inline const char* skipWhiteSpace(const char* text) {
 
 inline bool isDecimalDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// Reads an unsigned decimal number as parseUnsigned does, except that a non-zero number typed
+// with a minus sign reads as the largest value, which every range check refuses: wrapped round
+// modulo 2^32, a number such as -4294967295 would otherwise pass as a small positive one.
+inline bool readNumber(const char** cursor, std::uint32_t& value) {
+    const bool negative = *skipWhiteSpace(*cursor) == '-';
+    if (!parseUnsigned(cursor, value)) return false;
+    if (negative && value != 0) value = UINT32_MAX;
+    return true;
 }
 
 // The command's argument text is missing: no blank after the name, or nothing after it.

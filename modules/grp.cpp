@@ -49,7 +49,7 @@ bool readSpecs(const char* text, SpecList& list) {
         }
         text += 2;
         std::uint32_t count = 0;
-        if (!parseUnsigned(&text, count)) return false;
+        if (!readNumber(&text, count)) return false;
         if (count > kMaxVehicles) {
             reportInvalidParameter();
             return false;

@@ -51,8 +51,8 @@ void Loc::execute(const char* args, ::BasicSControl&) {
     if (!readSlotNumber(&cursor, number)) return;
     std::uint32_t x = 0;
     std::uint32_t y = 0;
-    if (!expectChar(&cursor, ' ') || !parseUnsigned(&cursor, x) || !expectChar(&cursor, ',') ||
-        !parseUnsigned(&cursor, y)) {
+    if (!expectChar(&cursor, ' ') || !readNumber(&cursor, x) || !expectChar(&cursor, ',') ||
+        !readNumber(&cursor, y)) {
         return;
     }
     // Numbers typed with a minus sign arrive here as large unsigned values.
@@ -66,7 +66,7 @@ void Loc::execute(const char* args, ::BasicSControl&) {
     }
     std::uint32_t weight = kDefaultWeight;
     if (*cursor != '\0') {
-        if (!expectChar(&cursor, ' ') || !parseUnsigned(&cursor, weight)) return;
+        if (!expectChar(&cursor, ' ') || !readNumber(&cursor, weight)) return;
         if (*cursor != '\0') {
             reportInvalidParameterList();
             return;

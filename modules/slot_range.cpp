@@ -2,6 +2,7 @@
 
 #include "command/interaction.h"
 #include "message/report.h"
+#include "message/text_scan.h"
 #include "mission/save_region.h"
 
 namespace qvn {
@@ -16,7 +17,7 @@ std::optional<SlotRange> slotRange(int index) {
 }
 
 bool readSlotNumber(const char** cursor, std::uint32_t& slot) {
-    if (!parseUnsigned(cursor, slot)) return false;
+    if (!readNumber(cursor, slot)) return false;
     if (slot >= static_cast<std::uint32_t>(kSlots)) {
         reportInvalidParameter();
         return false;

@@ -1,6 +1,7 @@
 #include "modules/time.h"
 
 #include <cstring>
+#include <new>
 #include <ostream>
 
 #include "host/kestrane.h"
@@ -38,10 +39,10 @@ struct Definition {
 // Reads "i delay[,delayMax] start[ R]"; false after a reported failure.
 bool readDefinition(const char* cursor, Definition& def) {
     if (!readSlotNumber(&cursor, def.entry)) return false;
-    if (!expectChar(&cursor, ' ') || !parseUnsigned(&cursor, def.delay)) return false;
+    if (!expectChar(&cursor, ' ') || !readNumber(&cursor, def.delay)) return false;
     if (*cursor == ',') {
         ++cursor;
-        if (!parseUnsigned(&cursor, def.delayMax)) return false;
+        if (!readNumber(&cursor, def.delayMax)) return false;
     }
     if (def.delay < kMinDelay) def.delay = kMinDelay;
     // A range that does not open upwards is a fixed delay.
@@ -51,7 +52,7 @@ bool readDefinition(const char* cursor, Definition& def) {
         reportInvalidParameter();
         return false;
     }
-    if (!expectChar(&cursor, ' ') || !parseUnsigned(&cursor, def.start)) return false;
+    if (!expectChar(&cursor, ' ') || !readNumber(&cursor, def.start)) return false;
     if (def.start > 1) {
         reportInvalidParameter();
         return false;
@@ -64,14 +65,19 @@ bool readDefinition(const char* cursor, Definition& def) {
     return true;
 }
 
-// A trigger fired: hand it to the time module that is registered now.
+// A trigger fired: hand it to the time module that is registered now. Nothing may leave the
+// export into the host: a firing that runs out of memory is dropped, as the dispatcher drops
+// such a command.
 void fireTimeEntry(int entry) {
-    ::Module* time = commandControl.findModule(Time::kName);
-    if (time == nullptr) {
-        reportModuleUnavailable(Time::kName);
-        return;
+    try {
+        ::Module* time = commandControl.findModule(Time::kName);
+        if (time == nullptr) {
+            reportModuleUnavailable(Time::kName);
+            return;
+        }
+        time->interact(inopCallback, entry);
+    } catch (const std::bad_alloc&) {
     }
-    time->interact(inopCallback, entry);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "command/control.h"
 #include "host/kestrane.h"
@@ -29,7 +32,10 @@ protected:
         host().reset(1);
         host().trace.setSink(&sink);
     }
-    void TearDown() override { host().trace.setSink(nullptr); }
+    void TearDown() override {
+        host().trace.setSink(nullptr);
+        host().trace.queries = false;
+    }
     static sim::HostSession& host() { return sim::hostSession(); }
     std::string takeTrace() {
         std::string text = sink.text();
@@ -101,21 +107,56 @@ TEST_F(AttackModules, ATimerFiringWithoutATimeModuleIsReported) {
               "158)\n");
 }
 
-// A full table whose oldest group holds three vehicles.
-class KillOutOfMemory : public AttackModules {
+TEST_F(AttackModules, ATimerFiringThatRunsOutOfMemoryIsDroppedInsideTheExport) {
+    // Building the report of the missing module is the first allocation; nothing may leave the
+    // export into the host.
+    {
+        allocCounter::Armed armed(1);
+        CommandSys_Time_Callback3();
+    }
+    EXPECT_EQ(takeTrace(), "");
+}
+
+// A full table of 30 groups, oldest first: each holds one vehicle, the oldest three, except
+// those named empty.
+class FullTable : public AttackModules {
 protected:
-    void SetUp() override {
-        AttackModules::SetUp();
+    void fill(std::initializer_list<int> emptyGroups = {}) {
         for (int i = 0; i < kFightGroups; ++i) {
             state.fightGroups[i] = CreateFightGroup(Player[1]);
-            for (int v = 0; v < (i == 0 ? 3 : 1); ++v) {
+            const bool empty = std::find(emptyGroups.begin(), emptyGroups.end(), i) !=
+                               emptyGroups.end();
+            for (int v = 0; v < (empty ? 0 : i == 0 ? 3 : 1); ++v) {
                 Unit vehicle;
                 PellanGame::CreateUnit(vehicle, 6, LOCATION(1, 1), 1, 61, 0);
                 state.fightGroups[i].TakeUnit(vehicle);
+                units[i].push_back(vehicle.unitID);
             }
         }
         state.fightGroupCount = kFightGroups;
+        groups.assign(state.fightGroups, state.fightGroups + kFightGroups);
         takeTrace();
+    }
+
+    // What asking group i for its next unit answers: unit n of it, or none past its end.
+    std::string asked(int i, std::size_t n) const {
+        const int unit = n < units[i].size() ? units[i][n] : 0;
+        return "  GroupEnumerator(group:" + std::to_string(groups[i].stubIndex) +
+               ").GetNext() -> unit:" + std::to_string(unit) + "\n";
+    }
+    std::string destroyed(int i) const {
+        return "  group:" + std::to_string(groups[i].stubIndex) + ".Destroy()\n";
+    }
+
+    std::vector<FightGroup> groups;
+    std::vector<int> units[kFightGroups];
+};
+
+class KillOutOfMemory : public FullTable {
+protected:
+    void SetUp() override {
+        FullTable::SetUp();
+        fill();
     }
 };
 
@@ -137,6 +178,45 @@ TEST_F(KillOutOfMemory, ReportsAndDestroysNoVehicleWhicheverAllocationFails) {
               "  unit:2.DoSelfDestruct()\n"
               "  unit:3.DoSelfDestruct()\n"
               "  unit:4.DoSelfDestruct()\n");
+}
+
+// Pruning asks each group once for a unit; after dropping an empty group it asks again at the
+// same place, so that runs of empty groups go and the order of the rest stays.
+TEST_F(FullTable, PruningAsksEachGroupOnceAndKeepsTheOrderOfTheRest) {
+    fill({1, 2, 29});
+    host().trace.queries = true;
+    qvn::Kill kill(&state);
+    kill.execute(nullptr, control);
+
+    std::string expected;
+    for (int i = 0; i < kFightGroups; ++i) {
+        expected += asked(i, 0);
+        if (units[i].empty()) expected += destroyed(i);
+    }
+    EXPECT_EQ(takeTrace(), expected);
+    ASSERT_EQ(state.fightGroupCount, kFightGroups - 3);
+    std::vector<int> kept;
+    for (int i = 0; i < state.fightGroupCount; ++i) kept.push_back(state.fightGroups[i].stubIndex);
+    std::vector<int> expectedKept{groups[0].stubIndex};
+    for (int i = 3; i < kFightGroups - 1; ++i) expectedKept.push_back(groups[i].stubIndex);
+    EXPECT_EQ(kept, expectedKept);
+}
+
+// With no group empty, kill walks the oldest group to its end before the first vehicle goes.
+TEST_F(FullTable, KillCollectsTheOldestGroupBeforeTheFirstVehicleGoes) {
+    fill();
+    host().trace.queries = true;
+    qvn::Kill kill(&state);
+    kill.execute("", control);
+
+    std::string expected;
+    for (int i = 0; i < kFightGroups; ++i) expected += asked(i, 0);
+    for (std::size_t n = 0; n <= units[0].size(); ++n) expected += asked(0, n);
+    for (int unit : units[0]) {
+        expected += "  unit:" + std::to_string(unit) + ".DoSelfDestruct()\n";
+    }
+    EXPECT_EQ(takeTrace(), expected);
+    EXPECT_EQ(state.fightGroupCount, kFightGroups);
 }
 
 }  // namespace
