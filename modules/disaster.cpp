@@ -17,7 +17,7 @@ constexpr std::uint32_t kOffsetY = 1;
 
 // One coordinate: a number that fits a signed 32-bit value (a minus sign never does).
 bool readCoordinate(const char*& cursor, std::uint32_t& value) {
-    if (!parseUnsigned(&cursor, value)) return false;
+    if (!readNumber(&cursor, value)) return false;
     if (value > kLargestCoordinate) {
         reportInvalidParameter();
         return false;

@@ -14,6 +14,9 @@ namespace {
 
 // Shorter delays are raised to this.
 constexpr std::uint32_t kShortestDelay = 100;
+// The host's timers take signed delays: a longer one, or one typed with a minus sign, would
+// reach them as a negative delay.
+constexpr std::uint32_t kLongestDelay = 2147483647;
 
 // The one Evnt module; not saved, set anew at every library load.
 Evnt* currentEvnt = nullptr;
@@ -46,18 +49,22 @@ void Evnt::execute(const char* args, ::BasicSControl&) {
     }
     const char* cursor = args;
     std::uint32_t delayMin = 0;
-    if (!parseUnsigned(&cursor, delayMin)) return;
+    if (!readNumber(&cursor, delayMin)) return;
     if (delayMin < kShortestDelay) delayMin = kShortestDelay;
 
     std::uint32_t delayMax = 0;
     if (*cursor == ',') {
         ++cursor;
-        if (!parseUnsigned(&cursor, delayMax)) return;
+        if (!readNumber(&cursor, delayMax)) return;
         // An upper delay that is not above the lower one gives a fixed delay.
         if (delayMax <= delayMin) delayMax = 0;
     }
     if (*cursor != '\0') {
         reportInvalidParameterList();
+        return;
+    }
+    if (delayMin > kLongestDelay || delayMax > kLongestDelay) {
+        reportInvalidParameter();
         return;
     }
     armEventTimer(createEventTimer(delayMin, delayMax), delayMin, delayMax);
@@ -95,7 +102,6 @@ int Evnt::request(int op) {
     return refuseRequest(op);
 }
 
-// Delays above the host's signed range reach its timer as they are.
 Trigger Evnt::createEventTimer(std::uint32_t delayMin, std::uint32_t delayMax) const {
     if (delayMax == 0) return CreateTimeTrigger(1, 0, static_cast<int>(delayMin), eventCallback);
     return CreateTimeTrigger(1, 0, static_cast<int>(delayMin), static_cast<int>(delayMax),
