@@ -1,6 +1,8 @@
 # Runs one scenario through the simulator in a fresh command directory and compares its trace
 # with the expected one beside it. With UPDATE=1 in the environment the expected trace is
 # written instead (review the difference before committing it).
+# With WINE set, SIM is kestrane.exe run under Wine, compared with the same expected trace
+# (cmake/WindowsTrace.cmake tells what may differ); it never writes the expected trace.
 string(REGEX REPLACE "\\.kscn$" ".trace" expected_file ${SCENARIO})
 
 file(STRINGS ${SCENARIO} header LIMIT_COUNT 2)
@@ -17,12 +19,12 @@ endforeach()
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/fl_file)
 execute_process(
-  COMMAND ${SIM} --build ${build} --script ${SCENARIO} --dir ${WORK}
+  COMMAND ${WINE} ${SIM} --build ${build} --script ${SCENARIO} --dir ${WORK}
   OUTPUT_VARIABLE trace
   ERROR_VARIABLE errors
   RESULT_VARIABLE status)
 
-if(DEFINED ENV{UPDATE} AND "$ENV{UPDATE}" STREQUAL "1")
+if(DEFINED ENV{UPDATE} AND "$ENV{UPDATE}" STREQUAL "1" AND NOT WINE)
   file(WRITE ${expected_file} "${trace}")
   message(STATUS "wrote ${expected_file}")
   return()
@@ -35,8 +37,13 @@ if(NOT EXISTS ${expected_file})
   message(FATAL_ERROR "no expected trace ${expected_file}")
 endif()
 file(READ ${expected_file} expected)
+if(WINE)
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsTrace.cmake)
+  kestrane_comparable_traces(trace expected)
+endif()
 if(NOT trace STREQUAL expected)
   file(WRITE ${WORK}/actual.trace "${trace}")
-  execute_process(COMMAND diff -u ${expected_file} ${WORK}/actual.trace)
+  file(WRITE ${WORK}/expected.trace "${expected}")
+  execute_process(COMMAND diff -u ${WORK}/expected.trace ${WORK}/actual.trace)
   message(FATAL_ERROR "trace differs from ${expected_file}")
 endif()

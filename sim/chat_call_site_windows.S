@@ -1,21 +1,20 @@
 # The host's chat call site. The game executable delivers each chat line (text, player) through
 # a relative call whose 4-byte displacement lies at 0x0040FD86 and whose next instruction begins
 # at 0x0040FD8A; a mission module rewrites that displacement to catch the line. This section is
-# linked at 0x00401000 (sim/CMakeLists.txt), so the padding below puts the call in its place.
+# linked at 0x00401000 (windows_host.cmake), so the .org lines below put the call in its place.
 
     .set section_address, 0x00401000
     .set call_address, 0x0040FD85
 
     .section .kchat,"xr"
-section_begin:
-    .org call_address - section_address - 8
+    .org call_address - section_address - 8, 0xCC
 
 # void kestraneChatCallSite(const char* text, int player), cdecl.
     .globl _kestraneChatCallSite
 _kestraneChatCallSite:
     pushl 8(%esp)                       # player
     pushl 8(%esp)                       # text: the first push moved it 4 bytes further
-call_instruction:
+    .org call_address - section_address, 0x90
     call _kestraneHostChatTarget
     addl $8, %esp
     ret
@@ -24,7 +23,3 @@ call_instruction:
     .globl _kestraneHostChatTarget
 _kestraneHostChatTarget:
     ret
-
-    .if call_instruction - section_begin - (call_address - section_address)
-    .error "the chat call is not at 0x0040FD85"
-    .endif

@@ -1,13 +1,10 @@
-#include <cstdio>
 #include <cstdlib>
-#include <exception>
 
 #include <readline/history.h>
 #include <readline/readline.h>
 
 #include "sim/console.h"
 #include "sim/line_source.h"
-#include "sim/scenario_runner.h"
 
 namespace sim {
 
@@ -32,21 +29,8 @@ private:
 
 }  // namespace
 
-void runConsole(ScenarioRunner& runner) {
-    std::printf("A plain line is chat of player 0; a line starting with ':' is a directive.\n"
-                "End with Ctrl-D.\n");
-    std::fflush(stdout);
-    ReadlineSource source;
-    std::string line;
-    while (source.next(line, false)) {
-        try {
-            runner.handle(line, source);
-        } catch (const std::exception& error) {
-            std::fflush(stdout);
-            std::fprintf(stderr, "error: %s\n", error.what());
-        }
-    }
-    std::printf("\n");
+std::unique_ptr<LineSource> makeConsoleSource() {
+    return std::make_unique<ReadlineSource>();
 }
 
 }  // namespace sim

@@ -6,11 +6,15 @@
 #include "host/kestrane.h"
 #include "sim/host_call_scope.h"
 #include "sim/host_session.h"
+#include "sim/host_system.h"
+
+#if defined(_WIN32)
+#include <windows.h>  // the message box styles
+#endif
 
 using sim::HostCallScope;
 using sim::hostSession;
 
-#if !defined(_WIN32)
 namespace {
 
 std::string styleText(unsigned style) {
@@ -34,15 +38,21 @@ std::string styleText(unsigned style) {
 
 }  // namespace
 
-// No one is there to close the box: it answers at once, as if OK had been pressed.
-extern "C" int MessageBoxA(void* owner, char const* text, char const* caption, unsigned style) {
-    HostCallScope scope;
+void sim::traceMessageBox(const void* owner, char const* text, char const* caption,
+                          unsigned style) {
     char ownerText[32] = "0";
     if (owner != nullptr) std::snprintf(ownerText, sizeof ownerText, "%p", owner);
     hostSession().trace.call("MessageBoxA(" +
                              sim::argList({ownerText, sim::textArg(text), sim::textArg(caption),
                                            styleText(style)}) +
                              ")");
+}
+
+#if !defined(_WIN32)
+// No one is there to close the box: it answers at once, as if OK had been pressed.
+extern "C" int MessageBoxA(void* owner, char const* text, char const* caption, unsigned style) {
+    HostCallScope scope;
+    sim::traceMessageBox(owner, text, caption, style);
     return 1;
 }
 

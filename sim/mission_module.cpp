@@ -3,6 +3,7 @@
 #include <exception>
 #include <iostream>
 
+#include "sim/chat_entry.h"
 #include "sim/host_call_scope.h"
 #include "sim/host_session.h"
 #include "sim/scenario_error.h"
@@ -79,7 +80,7 @@ void MissionModule::tick() {
 }
 
 void MissionModule::deliverChat(const std::string& text, int player) {
-    ChatReceiver receiver = host_.chatReceiver;
+    ChatReceiver receiver = chatEntry(host_);
     if (receiver == nullptr) return;
     intoModule("chat receiver", [&] { receiver(text.c_str(), player); });
 }

@@ -27,6 +27,14 @@ bool standardInputIsTerminal() {
     return isatty(STDIN_FILENO) != 0;
 }
 
+const char* endOfInputKey() {
+    return "Ctrl-D";
+}
+
+bool describePlatform(const std::string&, std::vector<std::string>&) {
+    return false;
+}
+
 void installAbortHandler(void (*onAbort)()) {
     abortAction = onAbort;
     struct sigaction action {};

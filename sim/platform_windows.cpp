@@ -18,10 +18,11 @@ extern "C" void onAbortSignal(int) {
     if (abortAction != nullptr) abortAction();
 }
 
-// Traces and scenario files are exact bytes: the runtime must neither add a CR before each LF
-// written to the standard streams nor take one away when reading them.
+// Traces and scripts are exact bytes: the runtime must neither add a CR before each LF written
+// to the standard streams nor take one away from a script read from standard input. A console
+// keeps its text mode, in which Ctrl-Z ends the input.
 const bool standardStreamsBinary = [] {
-    _setmode(_fileno(stdin), _O_BINARY);
+    if (!_isatty(_fileno(stdin))) _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
     return true;
@@ -44,6 +45,10 @@ std::string programDirectory() {
 
 bool standardInputIsTerminal() {
     return _isatty(_fileno(stdin)) != 0;
+}
+
+const char* endOfInputKey() {
+    return "Ctrl-Z and Enter";
 }
 
 // The C runtime's abort raises SIGABRT before it ends the process.

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "sim/host_call_scope.h"
+#include "sim/platform.h"
 #include "sim/scenario_error.h"
 #include "sim/scenario_files.h"
 #include "sim/scenario_syntax.h"
@@ -381,6 +382,8 @@ void ScenarioRunner::showDirective(const Directive& directive) {
                                 " bytes, not the console state's " + std::to_string(kSaveRegionSize));
         }
         show(describeConsoleState(region.bytes));
+    } else if (std::vector<std::string> lines; describePlatform(what, lines)) {
+        show(lines);
     } else {
         throw ScenarioError("cannot show \"" + what + "\"");
     }

@@ -1,6 +1,6 @@
 # kestrane.exe: the simulated host built for Windows. Same sources and command line as
 # kestrane-sim; it exports the host interface to the mission DLLs, which import it by name.
-add_executable(kestrane-sim main.cpp console_windows.cpp)
+add_executable(kestrane-sim main.cpp console.cpp console_windows.cpp)
 target_link_libraries(kestrane-sim PRIVATE kestrane_simhost)
 set_target_properties(kestrane-sim PROPERTIES OUTPUT_NAME kestrane ENABLE_EXPORTS ON)
 # The image never moves, and the chat call site's section comes first at 0x00401000, where its
