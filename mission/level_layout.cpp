@@ -103,11 +103,11 @@ constexpr int kHumanPlayer = 0;
 
 template <std::size_t N>
 void placeUnits(const StartingUnit (&units)[N]) {
-    for (const StartingUnit& spec : units) {
+    for (const StartingUnit& placed : units) {
         Unit unit;
-        PellanGame::CreateUnit(unit, spec.type, LOCATION(spec.x, spec.y), kHumanPlayer,
-                               spec.cargo, spec.last);
-        if (spec.load.amount != 0) unit.SetTruckCargo(spec.load.kind, spec.load.amount);
+        PellanGame::CreateUnit(unit, placed.type, LOCATION(placed.x, placed.y), kHumanPlayer,
+                               placed.cargo, placed.last);
+        if (placed.load.amount != 0) unit.SetTruckCargo(placed.load.kind, placed.load.amount);
     }
 }
 

@@ -12,7 +12,7 @@ namespace qvn {
 
 namespace {
 
-// A definition holds at most this many vehicles, and one spec may name at most this many.
+// A definition holds at most this many vehicles, and one unit kind may name at most this many.
 constexpr std::uint32_t kMaxVehicles = 32;
 
 // The specs of one command, in the order typed.
@@ -59,7 +59,7 @@ bool readSpecs(const char* text, SpecList& list) {
     }
 }
 
-// Whether the definition can take every spec of the list on top of what it holds.
+// Whether the definition can take every unit kind of the list on top of what it holds.
 bool hasRoom(const GroupDef& def, const SpecList& list) {
     int room = static_cast<int>(kMaxVehicles);
     for (int i = 0; i < entryCount(def); ++i) room -= def.specs[i].count;
@@ -70,21 +70,21 @@ bool hasRoom(const GroupDef& def, const SpecList& list) {
     return true;
 }
 
-// Adds each spec to the entry of the same vehicle and second type, or appends a new entry.
+// Adds each unit kind to the entry of the same vehicle and second type, or appends a new entry.
 void merge(GroupDef& def, const SpecList& list) {
     for (int i = 0; i < list.size; ++i) {
-        const UnitSpec& spec = list.specs[i];
-        if (spec.count == 0) continue;
+        const UnitSpec& unitSpec = list.specs[i];
+        if (unitSpec.count == 0) continue;
         const int entries = entryCount(def);
         int at = 0;
-        while (at < entries && (def.specs[at].vehicleType != spec.vehicleType ||
-                                def.specs[at].secondType != spec.secondType)) {
+        while (at < entries && (def.specs[at].vehicleType != unitSpec.vehicleType ||
+                                def.specs[at].secondType != unitSpec.secondType)) {
             ++at;
         }
         if (at < entries) {
-            def.specs[at].count = static_cast<std::uint8_t>(def.specs[at].count + spec.count);
+            def.specs[at].count = static_cast<std::uint8_t>(def.specs[at].count + unitSpec.count);
         } else {
-            def.specs[at] = spec;
+            def.specs[at] = unitSpec;
         }
     }
 }
@@ -147,9 +147,9 @@ void Grp::saveDefinitions(int first, int end) {
         if (entries == 0) continue;
         if (!resetAll) out << "reset " << name() << ' ' << i << '\n';
         for (int e = 0; e < entries; ++e) {
-            const UnitSpec& spec = def.specs[e];
-            out << name() << ' ' << i << ' ' << letterOfSecondType(spec.secondType)
-                << letterOfVehicle(spec.vehicleType) << static_cast<unsigned>(spec.count) << '\n';
+            const UnitSpec& unitSpec = def.specs[e];
+            out << name() << ' ' << i << ' ' << letterOfSecondType(unitSpec.secondType)
+                << letterOfVehicle(unitSpec.vehicleType) << static_cast<unsigned>(unitSpec.count) << '\n';
         }
     }
 }

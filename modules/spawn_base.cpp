@@ -24,12 +24,12 @@ bool isEmpty(FightGroup& group) {
 // vehicle that the host refuses.
 bool createVehicles(FightGroup& group, const GroupDef& def, const SpawnLocation& location,
                     std::int32_t owner) {
-    for (const UnitSpec& spec : def.specs) {
-        if (spec.count == 0) break;
-        for (int i = 0; i < spec.count; ++i) {
+    for (const UnitSpec& unitSpec : def.specs) {
+        if (unitSpec.count == 0) break;
+        for (int i = 0; i < unitSpec.count; ++i) {
             Unit vehicle;
-            if (PellanGame::CreateUnit(vehicle, spec.vehicleType, LOCATION(location.x, location.y),
-                                       owner, spec.secondType, kCreateUnitLast) == 0) {
+            if (PellanGame::CreateUnit(vehicle, unitSpec.vehicleType, LOCATION(location.x, location.y),
+                                       owner, unitSpec.secondType, kCreateUnitLast) == 0) {
                 report(category::internal, reportText::internalFailure);
                 return false;
             }
