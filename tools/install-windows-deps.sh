@@ -3,18 +3,19 @@
 # (Debian, as root). Quick when everything is there: nothing is fetched then.
 set -euo pipefail
 
-packages=(g++-mingw-w64-i686-posix mingw-w64-i686-dev wine wine32:i386)
+# The cross compiler's thread model is chosen in cmake/mingw-i686.cmake.
+packages=(g++-mingw-w64-i686-win32 mingw-w64-i686-dev wine wine32:i386)
 
+# Installed, not merely known to dpkg (a removed package keeps its status entry).
 installed() {
-  dpkg -s "$1" >/dev/null 2>&1
+  [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
 }
 
 missing=()
 for package in "${packages[@]}"; do
   installed "$package" || missing+=("$package")
 done
-if [ ${#missing[@]} -eq 0 ] && command -v i686-w64-mingw32-g++-posix >/dev/null &&
-   command -v wine >/dev/null; then
+if [ ${#missing[@]} -eq 0 ] && command -v wine >/dev/null; then
   exit 0
 fi
 

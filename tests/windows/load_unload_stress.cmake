@@ -2,20 +2,13 @@
 # load must redirect the chat call site (its VirtualProtect line), a typed line must reach the
 # module through it (the module keeps the line in the save region), and after the unload the
 # call site must lead to the host's own target again. What the process holds is read after a
-# few cycles and after the last one: it may grow by no more than the per-load residue of the
-# C and C++ runtimes linked into the DLL, which keep a few objects of their own (mutexes, a
-# thread-local slot, some small blocks) until the process ends.
+# few cycles and after the last one, and must not have grown at all: the module gives back its
+# own memory and what the C and C++ runtimes linked into it keep (heap blocks, semaphores, a
+# thread-local slot), which would otherwise pile up until the slots run out.
 cmake_minimum_required(VERSION 3.20)
 
 set(cycles 300)
 set(warm_up 20)
-# Measured residue per load of the mingw-w64 runtimes (posix threads): about 840 bytes in 18
-# blocks, 4 handles and 1 thread-local slot (after about 1080 loads the slots run out and the
-# runtime aborts while the DLL loads). Anything the module itself kept would come on top.
-set(max_heap_bytes_per_cycle 1024)
-set(max_heap_blocks_per_cycle 20)
-set(max_handles_per_cycle 4)
-set(max_tls_slots_per_cycle 1)
 
 set(patch_line "  VirtualProtect(0x0040FD86,4,PAGE_EXECUTE_READWRITE) -> 1")
 set(script ":save game\n")
@@ -79,11 +72,10 @@ math(EXPR measured "${cycles} - ${warm_up}")
 set(problems "")
 foreach(name IN LISTS names)
   math(EXPR growth "${last_${name}} - ${first_${name}}")
-  math(EXPR allowed "${max_${name}_per_cycle} * ${measured}")
   message(STATUS "${name}: ${first_${name}} after ${warm_up} cycles, ${last_${name}} after "
     "${cycles} (${growth} more)")
-  if(growth GREATER allowed)
-    string(APPEND problems "\n  ${name} grew by ${growth} in ${measured} cycles (at most ${allowed})")
+  if(NOT growth EQUAL 0)
+    string(APPEND problems "\n  ${name} grew by ${growth} in ${measured} cycles")
   endif()
 endforeach()
 if(problems)
