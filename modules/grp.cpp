@@ -92,17 +92,9 @@ void merge(GroupDef& def, const SpecList& list) {
 }  // namespace
 
 void Grp::interact(int op, int index) {
-    if (op != inopReset && op != inopSave) {
-        reportNotSupported(op);
-        return;
-    }
-    const auto range = slotRange(index);
-    if (!range) return;
-    if (op == inopSave) {
-        saveDefinitions(range->first, range->end);
-        return;
-    }
-    for (int i = range->first; i < range->end; ++i) resetDefinition(i);
+    resetOrSaveSlots(
+        op, index, [this](int i) { resetDefinition(i); },
+        [this](int first, int end) { saveDefinitions(first, end); });
 }
 
 int Grp::request(int op) {

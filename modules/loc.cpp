@@ -24,17 +24,9 @@ constexpr std::uint8_t kDefaultWeight = 1;
 }  // namespace
 
 void Loc::interact(int op, int index) {
-    if (op != inopReset && op != inopSave) {
-        reportNotSupported(op);
-        return;
-    }
-    const auto range = slotRange(index);
-    if (!range) return;
-    if (op == inopSave) {
-        saveLocations(range->first, range->end);
-        return;
-    }
-    for (int i = range->first; i < range->end; ++i) state->spawnLocations[i].weight = 0;
+    resetOrSaveSlots(
+        op, index, [this](int i) { state->spawnLocations[i].weight = 0; },
+        [this](int first, int end) { saveLocations(first, end); });
 }
 
 int Loc::request(int op) {

@@ -51,13 +51,13 @@ char letterOf(const Letter (&table)[N], int id) {
 }
 
 // "LP3"; a pair without letters shows its ids as [vehicle/second].
-std::string specText(const UnitSpec& spec) {
-    const char second = letterOf(kSecondTypes, spec.secondType);
-    const char vehicle = letterOf(kVehicles, spec.vehicleType);
+std::string unitSpecText(const UnitSpec& unitSpec) {
+    const char second = letterOf(kSecondTypes, unitSpec.secondType);
+    const char vehicle = letterOf(kVehicles, unitSpec.vehicleType);
     std::string text = second != 0 && vehicle != 0
                            ? std::string{second, vehicle}
-                           : "[" + num(spec.vehicleType) + "/" + num(spec.secondType) + "]";
-    return text + num(spec.count);
+                           : "[" + num(unitSpec.vehicleType) + "/" + num(unitSpec.secondType) + "]";
+    return text + num(unitSpec.count);
 }
 
 void describeGroups(const unsigned char* region, std::vector<std::string>& lines) {
@@ -65,9 +65,9 @@ void describeGroups(const unsigned char* region, std::vector<std::string>& lines
         const unsigned char* def = region + STATE_FIELD(groupDefs) + slot * sizeof(GroupDef);
         std::string line;
         for (int i = 0; i < GroupDef::kSpecs; ++i) {
-            const UnitSpec spec{def[i * 3], def[i * 3 + 1], def[i * 3 + 2]};
-            if (spec.count == 0) break;
-            line += " " + specText(spec);
+            const UnitSpec unitSpec{def[i * 3], def[i * 3 + 1], def[i * 3 + 2]};
+            if (unitSpec.count == 0) break;
+            line += " " + unitSpecText(unitSpec);
         }
         if (!line.empty()) lines.push_back("grp " + num(slot) + line);
     }

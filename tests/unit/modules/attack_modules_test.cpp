@@ -15,36 +15,15 @@
 #include "modules/time.h"
 #include "sim/host_session.h"
 #include "tests/support/alloc_counter.h"
+#include "tests/unit/modules/traced_host_test.h"
 
 namespace {
 
 const std::string invalidParameter =
     "  PellanGame::AddMessage(-32,-32,\"Logic error: Invalid parameter\",-1,158)\n";
 
-std::string notSupported(const char* op) {
-    return std::string("  PellanGame::AddMessage(-32,-32,\"Logic error: Not supported(") + op +
-           ")\",-1,158)\n";
-}
-
-class AttackModules : public ::testing::Test {
+class AttackModules : public TracedHostTest {
 protected:
-    void SetUp() override {
-        host().reset(1);
-        host().trace.setSink(&sink);
-    }
-    void TearDown() override {
-        host().trace.setSink(nullptr);
-        host().trace.queries = false;
-    }
-    static sim::HostSession& host() { return sim::hostSession(); }
-    std::string takeTrace() {
-        std::string text = sink.text();
-        sink.clear();
-        return text;
-    }
-
-    sim::StringSink sink;
-    CommandState state{};
     BasicSControl control{nullptr, nullptr};
 };
 

@@ -11,34 +11,14 @@
 #include "modules/survivors.h"
 #include "sim/host_session.h"
 #include "tests/support/alloc_counter.h"
+#include "tests/unit/modules/traced_host_test.h"
 
 extern "C" void EventTimeCallback();
 extern "C" void EventSwarmCallback();
 
 namespace {
 
-std::string notSupported(const char* op) {
-    return std::string("  PellanGame::AddMessage(-32,-32,\"Logic error: Not supported(") + op +
-           ")\",-1,158)\n";
-}
-
-class DisasterEventModules : public ::testing::Test {
-protected:
-    void SetUp() override {
-        host().reset(1);
-        host().trace.setSink(&sink);
-    }
-    void TearDown() override { host().trace.setSink(nullptr); }
-    static sim::HostSession& host() { return sim::hostSession(); }
-    std::string takeTrace() {
-        std::string text = sink.text();
-        sink.clear();
-        return text;
-    }
-
-    sim::StringSink sink;
-    CommandState state{};
-};
+using DisasterEventModules = TracedHostTest;
 
 TEST_F(DisasterEventModules, OpsTheModulesDoNotAnswerAreReportedAsNotSupported) {
     qvn::Storm storm(&state);
