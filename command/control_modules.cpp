@@ -76,9 +76,9 @@ void Save::execute(const char* args, ::BasicSControl& control) {
     file->request(inopCloseOut);
 }
 
-void Version::interact(int op, int index) {
+void Version::interact(int op, int) {
     if (op != inopSave) {
-        InteractBase::interact(op, index);
+        reportNotSupported(op);
         return;
     }
     commandOutput() << "noop v" << kVersionText << '\n' << std::flush;

@@ -36,17 +36,21 @@ private:
     int instanceOp;
 };
 
-class Version : public InteractBase {
+class Version : public Module {
 public:
     const char* name() override { return "version"; }
+    // inopSave writes the version line; every other op is not supported.
     void interact(int op, int index) override;
+    int request(int op) override { return refuseRequest(op); }
     void execute(const char* args, ::BasicSControl& control) override;
 };
 
 // The comment line of command files.
-class Noop : public InteractBase {
+class Noop : public Module {
 public:
     const char* name() override { return "noop"; }
+    void interact(int op, int) override { reportNotSupported(op); }
+    int request(int op) override { return refuseRequest(op); }
     void execute(const char*, ::BasicSControl&) override {}
 };
 
