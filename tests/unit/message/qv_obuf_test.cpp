@@ -6,23 +6,21 @@
 
 #include "message/qv_ostream.h"
 #include "tests/support/alloc_counter.h"
-#include "tests/unit/message/fake_host.h"
+#include "tests/unit/message/logged_messages.h"
 
 namespace {
 
-using fakeHost::messages;
-using fakeHost::positionMessage;
-using fakeHost::unitMessage;
 using Sizes = std::vector<std::size_t>;
 
 // Each test writes through a stream of its own, as fresh as the module's after loading.
 class MessageStreamTest : public ::testing::Test {
 protected:
-    void SetUp() override { fakeHost::reset(); }
+    void SetUp() override { sim::hostSession().reset(1); }
 
     qvn::basic_qv_obuf<char>& buffer() { return *stream.rdbuf(); }
 
     qvn::basic_qv_ostream<char> stream;
+    const Messages& messages = sim::hostSession().messages;
 };
 
 TEST_F(MessageStreamTest, MessagesUpToSixtyCharactersReuseTheBuffer) {
@@ -34,8 +32,8 @@ TEST_F(MessageStreamTest, MessagesUpToSixtyCharactersReuseTheBuffer) {
     }
     EXPECT_EQ(allocCounter::allocations(), 0u);
     EXPECT_EQ(buffer().buffer.size(), 61u);
-    EXPECT_EQ(messages, (std::vector<fakeHost::Message>{positionMessage(-32, -32, sixty, -1, 0),
-                                                        positionMessage(-32, -32, "b", -1, 0)}));
+    EXPECT_EQ(messages, (Messages{positionMessage(-32, -32, sixty, -1, 0),
+                                  positionMessage(-32, -32, "b", -1, 0)}));
 }
 
 TEST_F(MessageStreamTest, LongMessageGrowsTheBufferAndTheFlushShrinksIt) {
@@ -52,7 +50,7 @@ TEST_F(MessageStreamTest, LongMessageGrowsTheBufferAndTheFlushShrinksIt) {
     }
     EXPECT_EQ(allocCounter::sizes(), Sizes{61});
     EXPECT_EQ(buffer().buffer.size(), 61u);
-    EXPECT_EQ(messages, std::vector<fakeHost::Message>{positionMessage(-32, -32, sixtyOne, -1, 0)});
+    EXPECT_EQ(messages, Messages{positionMessage(-32, -32, sixtyOne, -1, 0)});
 }
 
 class MessageLengthTest : public MessageStreamTest,
@@ -64,7 +62,7 @@ TEST_P(MessageLengthTest, ArrivesWholeInOneMessage) {
         text += static_cast<char>('a' + i % 26);
     }
     stream << text.c_str() << std::flush;
-    EXPECT_EQ(messages, std::vector<fakeHost::Message>{positionMessage(-32, -32, text, -1, 0)});
+    EXPECT_EQ(messages, Messages{positionMessage(-32, -32, text, -1, 0)});
     EXPECT_EQ(buffer().buffer.size(), 61u);
 }
 
@@ -78,9 +76,9 @@ TEST_F(MessageStreamTest, EmptyFlushKeepsTheFieldsForTheNextMessage) {
 
     stream << "Format error: " << "Invalid parameter list" << std::flush;
     stream << "next" << std::flush;
-    EXPECT_EQ(messages, (std::vector<fakeHost::Message>{
-                            positionMessage(-32, -32, "Format error: Invalid parameter list", -1, 52),
-                            positionMessage(-32, -32, "next", -1, 0)}));
+    EXPECT_EQ(messages,
+              (Messages{positionMessage(-32, -32, "Format error: Invalid parameter list", -1, 52),
+                        positionMessage(-32, -32, "next", -1, 0)}));
 }
 
 TEST_F(MessageStreamTest, UnitMessageThenDefaultsAgain) {
@@ -93,15 +91,14 @@ TEST_F(MessageStreamTest, UnitMessageThenDefaultsAgain) {
     stream << "Additional survivors located" << std::flush;
     stream << "plain" << std::flush;
 
-    EXPECT_EQ(messages, (std::vector<fakeHost::Message>{
-                            unitMessage(17, "Additional survivors located", 1, 162),
-                            positionMessage(-32, -32, "plain", -1, 0)}));
+    EXPECT_EQ(messages, (Messages{unitMessage(17, "Additional survivors located", 1, 162),
+                                  positionMessage(-32, -32, "plain", -1, 0)}));
     EXPECT_EQ(buffer().unitTarget.unit.unitID, 17);
 }
 
 TEST_F(MessageStreamTest, NulInTheMiddleEndsTheText) {
     stream << "abc" << '\0' << "def" << std::flush;
-    EXPECT_EQ(messages, std::vector<fakeHost::Message>{positionMessage(-32, -32, "abc", -1, 0)});
+    EXPECT_EQ(messages, Messages{positionMessage(-32, -32, "abc", -1, 0)});
 }
 
 TEST_F(MessageStreamTest, NumbersIgnoreTheGlobalLocale) {
@@ -115,8 +112,8 @@ TEST_F(MessageStreamTest, NumbersIgnoreTheGlobalLocale) {
     std::locale::global(previous);
 
     built << "Recieved coords " << 1234567 << "," << -5 << std::flush;
-    EXPECT_EQ(messages, std::vector<fakeHost::Message>{
-                            positionMessage(-32, -32, "Recieved coords 1234567,-5", -1, 0)});
+    EXPECT_EQ(messages,
+              Messages{positionMessage(-32, -32, "Recieved coords 1234567,-5", -1, 0)});
 }
 
 TEST_F(MessageStreamTest, UnflushedTextIsNeverSent) {
@@ -150,7 +147,7 @@ TEST_F(MessageStreamTest, ResetFailureStillSendsTheMessageAndTheStreamGoesBad) {
         allocCounter::Armed armed(1);
         stream << std::flush;
     }
-    EXPECT_EQ(messages, std::vector<fakeHost::Message>{positionMessage(-32, -32, sixtyOne, 0, 52)});
+    EXPECT_EQ(messages, Messages{positionMessage(-32, -32, sixtyOne, 0, 52)});
     EXPECT_TRUE(stream.bad());
     // The long buffer and the fields stay; nothing is left buffered to be sent twice.
     EXPECT_EQ(buffer().buffer.size(), 121u);

@@ -10,28 +10,21 @@
 #include "message/qv_ostream.h"
 #include "message/report.h"
 #include "tests/support/alloc_counter.h"
-#include "tests/unit/message/fake_host.h"
-
-// The module's global stream; the module itself defines it with its other globals.
-qvn::basic_qv_ostream<char> messageStream;
+#include "tests/unit/message/logged_messages.h"
 
 namespace {
 
-using fakeHost::messages;
-using fakeHost::positionMessage;
-using Messages = std::vector<fakeHost::Message>;
-
-fakeHost::Message defaultMessage(const std::string& text, int sound) {
+sim::LoggedMessage defaultMessage(const std::string& text, int sound) {
     return positionMessage(-32, -32, text, -1, sound);
 }
 
-const fakeHost::Message invalidParameterList =
+const sim::LoggedMessage invalidParameterList =
     defaultMessage("Format error: Invalid parameter list", 52);
 
 class ReportTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        fakeHost::reset();
+        sim::hostSession().reset(1);
         // A test may have left the global stream bad, or with fields set that a dropped
         // report never consumed.
         messageStream.clear();
@@ -40,6 +33,8 @@ protected:
         buffer.sound = 0;
         buffer.recipient = -1;
     }
+
+    Messages& messages = sim::hostSession().messages;
 };
 
 TEST_F(ReportTest, EachReportIsOneMessageWithItsOwnSound) {
@@ -156,7 +151,7 @@ TEST_F(ReportTest, ParseUnsignedReadsASequenceOfNumbers) {
 }
 
 TEST_F(ReportTest, FindAIPlayerFindsTheLowestComputerPlayer) {
-    fakeHost::reset({true, true, false, false});
+    sim::hostSession().world.setPlayers({true, true, false, false});
     std::uint32_t player = 99;
     EXPECT_TRUE(findAIPlayer(player));
     EXPECT_EQ(player, 2u);
@@ -164,8 +159,9 @@ TEST_F(ReportTest, FindAIPlayerFindsTheLowestComputerPlayer) {
 }
 
 TEST_F(ReportTest, FindAIPlayerReportsAGameOfHumans) {
-    for (auto humans : {std::initializer_list<bool>{true, true}, std::initializer_list<bool>{}}) {
-        fakeHost::reset(humans);
+    for (const std::vector<bool>& humans : {std::vector<bool>{true, true}, std::vector<bool>{}}) {
+        messages.clear();
+        sim::hostSession().world.setPlayers(humans);
         std::uint32_t player = 99;
         EXPECT_FALSE(findAIPlayer(player));
         EXPECT_EQ(messages, Messages{defaultMessage("Logic error: No AI player available", 158)});
