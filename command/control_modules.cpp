@@ -46,10 +46,7 @@ void StartStop::execute(const char* args, ::BasicSControl& control) {
 }
 
 void Save::execute(const char* args, ::BasicSControl& control) {
-    if (isEmptyText(args)) {
-        report(category::format, reportText::insufficientParameters);
-        return;
-    }
+    if (!hasArguments(args)) return;
     SlotList slots;
     Module* module = findTarget(args, control, slots);
     if (module == nullptr) return;

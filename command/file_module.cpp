@@ -72,10 +72,7 @@ int File::closeOutput() {
 }
 
 void File::execute(const char* args, ::BasicSControl&) {
-    if (isEmptyText(args)) {
-        report(category::format, reportText::insufficientParameters);
-        return;
-    }
+    if (!hasArguments(args)) return;
     if (std::strchr(args, '.') != nullptr || std::strlen(args) > kMaxFileName) {
         report(category::filesystem, reportText::invalidFileName);
         return;

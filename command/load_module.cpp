@@ -35,10 +35,7 @@ int Load::request(int op) {
 }
 
 void Load::execute(const char* args, ::BasicSControl& control) {
-    if (isEmptyText(args)) {
-        report(category::format, reportText::insufficientParameters);
-        return;
-    }
+    if (!hasArguments(args)) return;
     if (std::strchr(args, '.') != nullptr) {
         report(category::filesystem, reportText::invalidFileName);
         return;

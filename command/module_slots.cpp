@@ -7,6 +7,7 @@
 #include <new>
 
 #include "message/report.h"
+#include "message/text_scan.h"
 
 namespace qvn {
 
@@ -58,10 +59,7 @@ bool readSlots(const char* cursor, SlotList& slots) {
 }  // namespace
 
 bool parseModuleSlots(const char* args, std::string& name, SlotList& slots) {
-    if (args == nullptr || *args == '\0') {
-        report(category::format, reportText::insufficientParameters);
-        return false;
-    }
+    if (!hasArguments(args)) return false;
     const char* blank = std::strchr(args, ' ');
     if (blank == nullptr || blank[1] == '\0') {
         slots.entries[0] = allSlots;

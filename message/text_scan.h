@@ -33,6 +33,13 @@ inline bool isEmptyText(const char* args) {
     return args == nullptr || *args == '\0';
 }
 
+// Whether the command was given argument text; without, reports "Insufficient parameters".
+inline bool hasArguments(const char* args) {
+    if (!isEmptyText(args)) return true;
+    report(category::format, reportText::insufficientParameters);
+    return false;
+}
+
 // Consumes the one character that must stand at *cursor; anything else is reported as
 // "Invalid parameter list".
 inline bool expectChar(const char** cursor, char c) {

@@ -20,36 +20,43 @@ LOCATION drawPoint() {
     return qvn::toInternal({x, y});
 }
 
+// A disaster that strikes one random position: the magnitude is drawn before the position.
+template <class Kind>
+void strikeRandomPoint(std::uint32_t bit) {
+    if (!scheduled(bit)) return;
+    const int magnitude = Kind::drawMagnitude();
+    Kind::strike(drawPoint(), magnitude);
+}
+
+// A disaster that runs between two random positions: the draws run from the host call's last
+// argument to its first, so the end comes first, then the magnitude, then the start.
+template <class Kind>
+void strikeRandomPath(std::uint32_t bit) {
+    if (!scheduled(bit)) return;
+    const LOCATION to = drawPoint();
+    const int magnitude = Kind::drawMagnitude();
+    const LOCATION from = drawPoint();
+    Kind::strike(from, magnitude, to);
+}
+
 }  // namespace
 
 extern "C" {
 
 void Storms() {
-    if (!scheduled(qvn::stormBit)) return;
-    const LOCATION to = drawPoint();
-    const int magnitude = qvn::Storm::drawMagnitude();
-    const LOCATION from = drawPoint();
-    qvn::Storm::strike(from, magnitude, to);
+    strikeRandomPath<qvn::Storm>(qvn::stormBit);
 }
 
 void Meteor() {
-    if (!scheduled(qvn::meteorBit)) return;
-    const int magnitude = qvn::Meteor::drawMagnitude();
-    qvn::Meteor::strike(drawPoint(), magnitude);
+    strikeRandomPoint<qvn::Meteor>(qvn::meteorBit);
 }
 
 void Vortex() {
-    if (!scheduled(qvn::vortexBit)) return;
-    const LOCATION to = drawPoint();
-    const int magnitude = qvn::Vortex::drawMagnitude();
-    const LOCATION from = drawPoint();
-    qvn::Vortex::strike(from, magnitude, to);
+    strikeRandomPath<qvn::Vortex>(qvn::vortexBit);
 }
 
 void Quake() {
-    if (!scheduled(qvn::quakeBit)) return;
-    const int magnitude = qvn::Quake::drawMagnitude();
-    qvn::Quake::strike(drawPoint(), magnitude);
+    strikeRandomPoint<qvn::Quake>(qvn::quakeBit);
 }
 
 }  // extern "C"

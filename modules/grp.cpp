@@ -102,10 +102,7 @@ int Grp::request(int op) {
 }
 
 void Grp::execute(const char* args, ::BasicSControl&) {
-    if (isEmptyText(args)) {
-        report(category::format, reportText::insufficientParameters);
-        return;
-    }
+    if (!hasArguments(args)) return;
     const char* cursor = args;
     std::uint32_t number = 0;
     if (!readSlotNumber(&cursor, number)) return;

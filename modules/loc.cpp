@@ -34,10 +34,7 @@ int Loc::request(int op) {
 }
 
 void Loc::execute(const char* args, ::BasicSControl&) {
-    if (isEmptyText(args)) {
-        report(category::format, reportText::insufficientParameters);
-        return;
-    }
+    if (!hasArguments(args)) return;
     const char* cursor = args;
     std::uint32_t number = 0;
     if (!readSlotNumber(&cursor, number)) return;

@@ -117,10 +117,7 @@ void Time::interact(int op, int index) {
 }
 
 void Time::execute(const char* args, ::BasicSControl&) {
-    if (isEmptyText(args)) {
-        report(category::format, reportText::insufficientParameters);
-        return;
-    }
+    if (!hasArguments(args)) return;
     Definition def;
     if (!readDefinition(args, def)) return;
     // A redefined entry never keeps its old trigger.

@@ -61,12 +61,9 @@ endforeach()
 string(REGEX REPLACE "\n:show process\n  heap: [^\n]*\n  handles: [^\n]*\n  next TLS slot: [^\n]*\n  private bytes: [^\n]*\n"
   "\n:show process\n" trace "${trace}")
 
-if(NOT trace STREQUAL expected)
-  file(WRITE ${WORK}/actual.trace "${trace}")
-  file(WRITE ${WORK}/expected.trace "${expected}")
-  execute_process(COMMAND diff -u ${WORK}/expected.trace ${WORK}/actual.trace)
-  message(FATAL_ERROR "the load and unload cycles did not go as expected")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/TraceCompare.cmake)
+kestrane_require_trace("${trace}" "${expected}" ${WORK}
+  "the load and unload cycles did not go as expected")
 
 math(EXPR measured "${cycles} - ${warm_up}")
 set(problems "")
